@@ -1,0 +1,20 @@
+// The tests that a folder holds a Business installation of the host.
+#pragma once
+#include "Afx.h"
+
+// Any directory entry named KorvApp.exe in the folder counts.
+BOOL HostIsPresent(const CString& hostDir);
+
+// The data file's markers name the Business edition.
+BOOL HostIsBusiness(const CString& hostDir);
+
+// The installer's own message box: the application name as caption,
+// always in front.
+int HostMessageBox(CWnd* owner, LPCSTR text, UINT icon);
+
+// Shows the error, then ends the process with exit code 1.
+void HostFail(CWnd* owner, LPCSTR text);
+
+// Run before each installation. FALSE when the folder has no host (after
+// telling the user); a wrong edition ends the process.
+BOOL HostCheckForInstall(CWnd* owner, const CString& hostDir);

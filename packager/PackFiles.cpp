@@ -1,0 +1,87 @@
+#include "PackFiles.h"
+
+#include <ctype.h>
+
+#include "NameRules.h"
+#include "PayloadWriter.h"
+#include "Platform.h"
+
+bool ParseFileSpec(const std::string& argument, FileSpec* spec, std::string* error) {
+  size_t equals = argument.find('=');
+  spec->source = argument.substr(0, equals);
+  spec->name = equals == std::string::npos ? std::string() : argument.substr(equals + 1);
+  if (spec->source.empty()) {
+    *error = "\"" + argument + "\": no file before '='";
+    return false;
+  }
+  if (equals != std::string::npos && spec->name.empty()) {
+    *error = "\"" + argument + "\": no stored name after '='";
+    return false;
+  }
+  return true;
+}
+
+// Windows file names ignore case, so names differing only in case collide.
+static std::string FoldCase(std::string text) {
+  for (char& c : text) c = (char)toupper((unsigned char)c);
+  return text;
+}
+
+static bool StoredNameOf(const FileSpec& spec, unsigned codePage, std::string* stored, std::string* error) {
+  std::string local = spec.name.empty() ? PathBaseName(spec.source) : spec.name;
+  std::string prefix = "file \"" + spec.source + "\": stored name \"" + local + "\": ";
+  if (spec.name.empty() && local.find('\\') != std::string::npos) {
+    *error = prefix + "a base name holding '\\' would make folders; give the stored name as PATH=NAME";
+    return false;
+  }
+  std::string culprit;
+  NameProblem problem = StoredNameFromLocal(local, codePage, stored, &culprit);
+  if (problem == NAME_OK) return true;
+  *error = prefix + NameProblemText(problem);
+  if (!culprit.empty()) *error += " ('" + culprit + "' in code page " + std::to_string(codePage) + ")";
+  return false;
+}
+
+bool PackFiles(const std::vector<FileSpec>& specs, unsigned codePage, Bytes* block,
+               std::vector<std::string>* warnings, std::string* error) {
+  CPayloadWriter writer;
+  std::vector<std::string> folded;
+  for (const FileSpec& spec : specs) {
+    std::string stored;
+    if (!StoredNameOf(spec, codePage, &stored, error)) return false;
+
+    uint64_t size = 0;
+    std::string reason;
+    if (!RegularFileSize(spec.source, &size, &reason)) {
+      *error = "file \"" + spec.source + "\": " + reason;
+      return false;
+    }
+    if (size > kMaxPayloadBytes) {
+      *error = "file \"" + spec.source + "\": " + std::to_string(size) + " bytes, more than an entry holds (" +
+               std::to_string(kMaxPayloadBytes) + ")";
+      return false;
+    }
+    Bytes data;
+    if (!ReadFileBytes(spec.source, &data, &reason)) {
+      *error = "file \"" + spec.source + "\": " + reason;
+      return false;
+    }
+    if (!writer.Add(stored, data.data(), data.size())) {
+      *error = "file \"" + spec.source + "\": the payload would pass " + std::to_string(kMaxPayloadBytes) +
+               " bytes, the most a resource holds";
+      return false;
+    }
+
+    std::string key = FoldCase(stored);
+    for (const std::string& earlier : folded) {
+      if (earlier == key) {
+        warnings->push_back("file \"" + spec.source + "\": its stored name is used before (Windows ignores case);"
+                            " the installer writes both and the later one wins");
+        break;
+      }
+    }
+    folded.push_back(key);
+  }
+  *block = writer.Block();
+  return true;
+}
