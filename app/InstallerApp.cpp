@@ -1,5 +1,7 @@
 #include "InstallerApp.h"
 
+#include "SetupDlg.h"
+
 BEGIN_MESSAGE_MAP(CInstallerApp, CWinApp)
   ON_COMMAND(ID_HELP, CWinApp::OnHelp)
 END_MESSAGE_MAP()
@@ -14,6 +16,7 @@ BOOL CInstallerApp::InitInstance() {
   Enable3dControlsStatic();
   m_strHostDir = FindHostDir();
   if (m_strHostDir.IsEmpty()) return FALSE;
-  // The Setup dialog comes here.
+  CSetupDlg dialog(NULL);
+  dialog.DoModal();
   return FALSE;
 }

@@ -1,6 +1,7 @@
 #include "HostCheck.h"
 
 #include "HostNames.h"
+#include "InstallerBox.h"
 
 BOOL HostIsPresent(const CString& hostDir) {
   CFileStatus status;
@@ -16,19 +17,14 @@ BOOL HostIsBusiness(const CString& hostDir) {
   return slx != HOST_SLX_NOT_BUSINESS && oem != HOST_OEM_NOT_BUSINESS;
 }
 
-int HostMessageBox(CWnd* owner, LPCSTR text, UINT icon) {
-  return ::MessageBoxA(owner ? owner->m_hWnd : NULL, text, AfxGetModuleState()->m_lpszCurrentAppName,
-                       MB_OK | MB_TOPMOST | MB_SETFOREGROUND | icon);
-}
-
 void HostFail(CWnd* owner, LPCSTR text) {
-  HostMessageBox(owner, text, MB_ICONERROR);
+  InstallerMessageBox(owner, text, MB_ICONERROR);
   ExitProcess(1);
 }
 
 BOOL HostCheckForInstall(CWnd* owner, const CString& hostDir) {
   if (!HostIsPresent(hostDir)) {
-    HostMessageBox(owner, MSG_HOST_NOT_IN_FOLDER, MB_ICONINFORMATION);
+    InstallerMessageBox(owner, MSG_HOST_NOT_IN_FOLDER, MB_ICONINFORMATION);
     return FALSE;
   }
   if (!HostIsBusiness(hostDir)) HostFail(owner, MSG_BUSINESS_NOT_INSTALLED);

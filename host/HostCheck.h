@@ -8,10 +8,6 @@ BOOL HostIsPresent(const CString& hostDir);
 // The data file's markers name the Business edition.
 BOOL HostIsBusiness(const CString& hostDir);
 
-// The installer's own message box: the application name as caption,
-// always in front.
-int HostMessageBox(CWnd* owner, LPCSTR text, UINT icon);
-
 // Shows the error, then ends the process with exit code 1.
 void HostFail(CWnd* owner, LPCSTR text);
 

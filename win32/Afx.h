@@ -4,6 +4,8 @@
 #include <windows.h>
 
 #include "CmdTarget.h"
+#include "Controls.h"
+#include "Dialog.h"
 #include "File.h"
 #include "Str.h"
 #include "StrArray.h"
