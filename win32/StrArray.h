@@ -1,19 +1,15 @@
 #pragma once
-#include <vector>
-
+#include "Array.h"
 #include "Str.h"
 
 class CStringArray {
  public:
-  int GetSize() const { return (int)m_items.size(); }
+  int GetSize() const { return m_items.GetSize(); }
   const CString& GetAt(int index) const { return m_items[index]; }
   const CString& operator[](int index) const { return m_items[index]; }
-  int Add(const CString& item) {
-    m_items.push_back(item);
-    return (int)m_items.size() - 1;
-  }
-  void RemoveAll() { m_items.clear(); }
+  int Add(const CString& item) { return m_items.Add(item); }
+  void RemoveAll() { m_items.RemoveAll(); }
 
  private:
-  std::vector<CString> m_items;
+  CAfxArray<CString> m_items;
 };

@@ -1,20 +1,20 @@
 #include "Wnd.h"
 
-#include <vector>
+#include "Array.h"
 
 static const char kObjectProp[] = "Parcelwright.CWnd";
 
 // Temporary wrappers handed out by FromHandle; freed when the outermost
 // message scope ends.
-static std::vector<CWnd*> g_temporaries;
+static CAfxArray<CWnd*> g_temporaries;
 static int g_messageDepth = 0;
 
 CAfxMessageScope::CAfxMessageScope() { g_messageDepth++; }
 
 CAfxMessageScope::~CAfxMessageScope() {
   if (--g_messageDepth > 0) return;
-  for (CWnd* w : g_temporaries) delete w;
-  g_temporaries.clear();
+  for (int i = 0; i < g_temporaries.GetSize(); i++) delete g_temporaries[i];
+  g_temporaries.RemoveAll();
 }
 
 const CWnd CWnd::wndTop;
@@ -39,13 +39,13 @@ CWnd* CWnd::FromHandle(HWND hWnd) {
   if (!hWnd) return NULL;
   CWnd* w = FromHandlePermanent(hWnd);
   if (w) return w;
-  for (CWnd* t : g_temporaries) {
-    if (t->m_hWnd == hWnd) return t;
+  for (int i = 0; i < g_temporaries.GetSize(); i++) {
+    if (g_temporaries[i]->m_hWnd == hWnd) return g_temporaries[i];
   }
   w = new CWnd;
   w->m_hWnd = hWnd;
   w->m_temporary = true;
-  g_temporaries.push_back(w);
+  g_temporaries.Add(w);
   return w;
 }
 
