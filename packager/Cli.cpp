@@ -3,7 +3,7 @@
 static const char kUsage[] =
     "usage: parcelwright COMMAND [OPTIONS] ...\n"
     "\n"
-    "Makes and inspects add-on installers: a Setup stub carrying a payload of\n"
+    "Makes and examines add-on installers: a Setup stub carrying a payload of\n"
     "files in its EXE_DUMP resource.\n"
     "\n"
     "commands:\n"

@@ -1,6 +1,6 @@
 #include "Args.h"
 #include "Commands.h"
-#include "Inspect.h"
+#include "BlockReport.h"
 #include "PackFiles.h"
 #include "PayloadWriter.h"
 #include "PeImage.h"
@@ -65,20 +65,20 @@ static bool CodePageOption(const CArgs& args, unsigned* codePage, std::string* e
 }
 
 static int PackOperands(const CArgs& args, unsigned codePage, const char* command, Bytes* block, FILE* err) {
-  std::vector<FileSpec> specs;
+  std::vector<FileArg> files;
   for (const Operand& operand : args.Operands()) {
-    FileSpec spec{operand.text, std::string()};
+    FileArg file{operand.text, std::string()};
     std::string error;
-    if (!operand.literal && !ParseFileSpec(operand.text, &spec, &error)) {
+    if (!operand.literal && !ParseFileArg(operand.text, &file, &error)) {
       return Report(err, command, error, EXIT_USAGE);
     }
-    specs.push_back(spec);
+    files.push_back(file);
   }
   std::vector<std::string> warnings;
   std::string error;
-  if (!PackFiles(specs, codePage, block, &warnings, &error)) return Report(err, command, error, EXIT_FAILED);
+  if (!PackFiles(files, codePage, block, &warnings, &error)) return Report(err, command, error, EXIT_FAILED);
   for (const std::string& warning : warnings) Warn(err, command, warning);
-  if (specs.empty()) Warn(err, command, "no files given: the payload holds no entry");
+  if (files.empty()) Warn(err, command, "no files given: the payload holds no entry");
   return EXIT_DONE;
 }
 

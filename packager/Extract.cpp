@@ -1,7 +1,7 @@
 #include "Extract.h"
 
 #include "Destination.h"
-#include "Inspect.h"
+#include "BlockReport.h"
 #include "PayloadFormat.h"
 #include "PayloadTarget.h"
 #include "Platform.h"
@@ -12,16 +12,15 @@ static std::string EntryLabel(size_t index, const PayloadEntry& entry, unsigned 
 }
 
 // A stored path in the code page to a local one: '\' between parts becomes
-// '/', and each part is converted on its own so a trail byte is never
-// taken for a separator.
+// the local separator, and each part is converted on its own so a trail
+// byte is never taken for a separator.
 static bool LocalPath(const std::string& stored, unsigned codePage, LeadByteFn isLead, std::string* local) {
   std::string result, part;
   for (size_t i = 0; i <= stored.size();) {
     if (i == stored.size() || stored[i] == '\\') {
       std::string converted;
       if (!CodePageToLocal(part, codePage, &converted)) return false;
-      result += converted;
-      if (i < stored.size()) result += '/';
+      result = PathJoin(result, converted);
       part.clear();
       i++;
     } else {

@@ -40,7 +40,7 @@ static size_t CharLength(const char* text, size_t length, size_t i, LeadByteFn i
 
 static bool HasSingleByte(const char* name, size_t length, LeadByteFn isLead, char wanted) {
   for (size_t i = 0; i < length; i += CharLength(name, length, i, isLead)) {
-    if (CharLength(name, length, i, isLead) == 1 && name[i] == wanted) return true;
+    if (name[i] == wanted) return true;
   }
   return false;
 }
@@ -104,8 +104,9 @@ NameProblem CheckStoredName(const char* name, size_t length, LeadByteFn isLead) 
   if (length == 0) return NAME_EMPTY;
   if (PayloadNameEscapes(name, length, isLead)) return EscapeKind(name, length, isLead);
 
+  // Stepping by character looks only at single bytes and lead bytes, and
+  // no lead byte is in the forbidden set.
   for (size_t i = 0; i < length; i += CharLength(name, length, i, isLead)) {
-    if (CharLength(name, length, i, isLead) == 2) continue;
     unsigned char c = (unsigned char)name[i];
     if (c == '/') return NAME_FORWARD_SLASH;
     if (c < 0x20 || strchr("<>\"|?*:", c) != NULL) return NAME_INVALID_CHAR;

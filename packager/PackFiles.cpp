@@ -6,15 +6,15 @@
 #include "PayloadWriter.h"
 #include "Platform.h"
 
-bool ParseFileSpec(const std::string& argument, FileSpec* spec, std::string* error) {
+bool ParseFileArg(const std::string& argument, FileArg* file, std::string* error) {
   size_t equals = argument.find('=');
-  spec->source = argument.substr(0, equals);
-  spec->name = equals == std::string::npos ? std::string() : argument.substr(equals + 1);
-  if (spec->source.empty()) {
+  file->source = argument.substr(0, equals);
+  file->name = equals == std::string::npos ? std::string() : argument.substr(equals + 1);
+  if (file->source.empty()) {
     *error = "\"" + argument + "\": no file before '='";
     return false;
   }
-  if (equals != std::string::npos && spec->name.empty()) {
+  if (equals != std::string::npos && file->name.empty()) {
     *error = "\"" + argument + "\": no stored name after '='";
     return false;
   }
@@ -27,10 +27,10 @@ static std::string FoldCase(std::string text) {
   return text;
 }
 
-static bool StoredNameOf(const FileSpec& spec, unsigned codePage, std::string* stored, std::string* error) {
-  std::string local = spec.name.empty() ? PathBaseName(spec.source) : spec.name;
-  std::string prefix = "file \"" + spec.source + "\": stored name \"" + local + "\": ";
-  if (spec.name.empty() && local.find('\\') != std::string::npos) {
+static bool StoredNameOf(const FileArg& file, unsigned codePage, std::string* stored, std::string* error) {
+  std::string local = file.name.empty() ? PathBaseName(file.source) : file.name;
+  std::string prefix = "file \"" + file.source + "\": stored name \"" + local + "\": ";
+  if (file.name.empty() && local.find('\\') != std::string::npos) {
     *error = prefix + "a base name holding '\\' would make folders; give the stored name as PATH=NAME";
     return false;
   }
@@ -42,32 +42,32 @@ static bool StoredNameOf(const FileSpec& spec, unsigned codePage, std::string* s
   return false;
 }
 
-bool PackFiles(const std::vector<FileSpec>& specs, unsigned codePage, Bytes* block,
+bool PackFiles(const std::vector<FileArg>& files, unsigned codePage, Bytes* block,
                std::vector<std::string>* warnings, std::string* error) {
   CPayloadWriter writer;
   std::vector<std::string> folded;
-  for (const FileSpec& spec : specs) {
+  for (const FileArg& file : files) {
     std::string stored;
-    if (!StoredNameOf(spec, codePage, &stored, error)) return false;
+    if (!StoredNameOf(file, codePage, &stored, error)) return false;
 
     uint64_t size = 0;
     std::string reason;
-    if (!RegularFileSize(spec.source, &size, &reason)) {
-      *error = "file \"" + spec.source + "\": " + reason;
+    if (!RegularFileSize(file.source, &size, &reason)) {
+      *error = "file \"" + file.source + "\": " + reason;
       return false;
     }
     if (size > kMaxPayloadBytes) {
-      *error = "file \"" + spec.source + "\": " + std::to_string(size) + " bytes, more than an entry holds (" +
+      *error = "file \"" + file.source + "\": " + std::to_string(size) + " bytes, more than an entry holds (" +
                std::to_string(kMaxPayloadBytes) + ")";
       return false;
     }
     Bytes data;
-    if (!ReadFileBytes(spec.source, &data, &reason)) {
-      *error = "file \"" + spec.source + "\": " + reason;
+    if (!ReadFileBytes(file.source, &data, &reason)) {
+      *error = "file \"" + file.source + "\": " + reason;
       return false;
     }
     if (!writer.Add(stored, data.data(), data.size())) {
-      *error = "file \"" + spec.source + "\": the payload would pass " + std::to_string(kMaxPayloadBytes) +
+      *error = "file \"" + file.source + "\": the payload would pass " + std::to_string(kMaxPayloadBytes) +
                " bytes, the most a resource holds";
       return false;
     }
@@ -75,7 +75,7 @@ bool PackFiles(const std::vector<FileSpec>& specs, unsigned codePage, Bytes* blo
     std::string key = FoldCase(stored);
     for (const std::string& earlier : folded) {
       if (earlier == key) {
-        warnings->push_back("file \"" + spec.source + "\": its stored name is used before (Windows ignores case);"
+        warnings->push_back("file \"" + file.source + "\": its stored name is used before (Windows ignores case);"
                             " the installer writes both and the later one wins");
         break;
       }

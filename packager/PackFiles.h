@@ -5,15 +5,15 @@
 
 #include "ByteIo.h"
 
-struct FileSpec {
+struct FileArg {
   std::string source;  // local path
   std::string name;    // stored name as given, UTF-8; empty: the base name
 };
 
 // "PATH" or "PATH=NAME", split at the first '='.
-bool ParseFileSpec(const std::string& argument, FileSpec* spec, std::string* error);
+bool ParseFileArg(const std::string& argument, FileArg* file, std::string* error);
 
 // Adds the files in order. Every refusal names the file and the reason.
 // Warnings tell of names stored twice, where the later file wins.
-bool PackFiles(const std::vector<FileSpec>& specs, unsigned codePage, Bytes* block,
+bool PackFiles(const std::vector<FileArg>& files, unsigned codePage, Bytes* block,
                std::vector<std::string>* warnings, std::string* error);

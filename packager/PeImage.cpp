@@ -6,7 +6,7 @@ const char* PeStatusText(PeStatus status) {
   switch (status) {
     case PE_OK: return "ok";
     case PE_NOT_MZ: return "not an executable (no MZ header)";
-    case PE_TRUNCATED: return "the image is cut short";
+    case PE_TRUNCATED: return "the PE image is cut short";
     case PE_NO_PE_SIGNATURE: return "not a PE image (no PE signature)";
     case PE_UNKNOWN_MAGIC: return "neither a PE32 nor a PE32+ image";
     case PE_BAD_HEADERS: return "the PE headers are inconsistent";

@@ -114,11 +114,7 @@ bool FindPayload(const Bytes& image, FoundPayload* found, std::string* error) {
     if (!IsPayload(entry)) continue;
     if (lastName == NULL || !(*lastName == entry.name)) found->names++;
     lastName = &entry.name;
-    if (chosen == NULL) {
-      chosen = &entry;
-    } else if (entry.name == chosen->name && !(chosen->language == ResId(0)) && entry.language == ResId(0)) {
-      chosen = &entry;
-    }
+    if (chosen == NULL) chosen = &entry;
   }
   if (chosen == NULL) {
     *error = "the image holds no EXE_DUMP resource";

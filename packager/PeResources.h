@@ -34,5 +34,6 @@ struct FoundPayload {
 };
 
 // The block the installer would use: the first EXE_DUMP name in directory
-// order, in the neutral language if it has one, else its first language.
+// order, in its first language, which is the neutral one when it has one
+// since language ids sort ascending.
 bool FindPayload(const Bytes& image, FoundPayload* found, std::string* error);

@@ -10,7 +10,7 @@ need=()
 have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
 
 pkgs=(cmake make g++ mingw-w64 wine64 xvfb xauth googletest libgtest-dev x11-utils
-      imagemagick nsis clang xdotool bc)
+      imagemagick nsis clang libclang-rt-14-dev xdotool bc)
 for p in "${pkgs[@]}"; do have "$p" || need+=("$p"); done
 # 32-bit programs run only with wine32; without it they exit 0 silently.
 have wine32:i386 || need+=("wine32:i386")

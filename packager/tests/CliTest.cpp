@@ -71,7 +71,8 @@ TEST(Cli, LiteralFileAndCodePage) {
   RunResult packed = RunTool({"pack", "-o", dir / "p.bin", "--codepage=1252", "--file", dir / "a=b.txt",
                               dir / "caf\xC3\xA9.ini"});
   ASSERT_EQ(packed.code, 0) << packed.err;
-  EXPECT_EQ(ReadFile(dir / "p.bin"), std::string("\x02\0\0\0a=b.txt\0\x02\0\0\0eqcaf\xE9.ini\0\x02\0\0\0cp", 30));
+  const char expected[] = "\x02\0\0\0a=b.txt\0\x02\0\0\0eqcaf\xE9.ini\0\x02\0\0\0cp";
+  EXPECT_EQ(ReadFile(dir / "p.bin"), std::string(expected, sizeof expected - 1));
   RunResult listed = RunTool({"list", dir / "p.bin"});
   EXPECT_TRUE(Contains(listed.out, "\tcaf\xC3\xA9.ini\t")) << listed.out;
 
@@ -189,7 +190,7 @@ class CliStubTest : public testing::Test {
   std::string m_stub;
 };
 
-TEST_F(CliStubTest, BuildThenInspectTheInstaller) {
+TEST_F(CliStubTest, BuildThenExamineTheInstaller) {
   Package package;
   std::string exe = package.dir / "MyAddon.exe";
   std::vector<std::string> args = {"build", "-o", exe, "--arch", "i686", "--stub", m_stub};
@@ -226,7 +227,7 @@ TEST_F(CliStubTest, BuildThenInspectTheInstaller) {
 
 TEST_F(CliStubTest, EmbedsAnyPayloadWithAWarning) {
   CScratchDir dir;
-  WriteFile(dir / "junk.bin", "\x05\0\0\0not really");
+  WriteFile(dir / "junk.bin", std::string("\x05\0\0\0not really", 14));
   RunResult built = RunTool({"build", "-o", dir / "j.exe", "--stub", m_stub, "--payload", dir / "junk.bin",
                              "--resource-name", "junk"});
   ASSERT_EQ(built.code, 0) << built.err;

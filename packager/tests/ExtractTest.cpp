@@ -119,4 +119,16 @@ TEST(Extract, DoubleByteNamesBecomeLocalNames) {
   EXPECT_EQ(ReadFile(dir / "OEM/\xE3\x82\xBD.ini"), "x");
 }
 
+// The folder's own name is UTF-8; its last byte (0x83 of the small tsu)
+// leads a double-byte character in 932 and must not swallow the separator
+// the rule sees after it.
+TEST(Extract, FolderNameBytesDoNotPairWithTheSeparator) {
+  CScratchDir dir;
+  std::string host = dir / "\xE3\x83\x83";
+  MakeDir(host);
+  std::string error;
+  ASSERT_TRUE(Extract(BlockOf({{"a.ini", "x"}}), host, &error, 932)) << error;
+  EXPECT_EQ(ReadFile(host + "/OEM/a.ini"), "x");
+}
+
 }  // namespace

@@ -56,11 +56,11 @@ TEST(PackFiles, StoresFilesInOrderUnderTheirNames) {
   WriteFile(dir / "b.prd", "product");
   WriteFile(dir / "a.ini", "[x]");
   WriteFile(dir / "empty", "");
-  std::vector<FileSpec> specs = {{dir / "b.prd", ""}, {dir / "a.ini", "Sub\\Conf.ini"}, {dir / "empty", ""}};
+  std::vector<FileArg> files = {{dir / "b.prd", ""}, {dir / "a.ini", "Sub\\Conf.ini"}, {dir / "empty", ""}};
   Bytes block;
   std::vector<std::string> warnings;
   std::string error;
-  ASSERT_TRUE(PackFiles(specs, 1252, &block, &warnings, &error)) << error;
+  ASSERT_TRUE(PackFiles(files, 1252, &block, &warnings, &error)) << error;
   EXPECT_EQ(block, BlockOf({{"b.prd", "product"}, {"Sub\\Conf.ini", "[x]"}, {"empty", ""}}));
   EXPECT_TRUE(warnings.empty());
 }
@@ -91,7 +91,7 @@ TEST(PackFiles, WarnsWhenANameComesTwice) {
 
 struct Refusal {
   const char* what;
-  FileSpec spec;      // paths relative to the scratch folder
+  FileArg file;      // paths relative to the scratch folder
   const char* error;  // a part of the message
 };
 
@@ -113,17 +113,17 @@ TEST(PackFiles, RefusalsNameTheFile) {
   };
   for (const Refusal& r : refusals) {
     SCOPED_TRACE(r.what);
-    FileSpec spec{dir / r.spec.source, r.spec.name};
+    FileArg file{dir / r.file.source, r.file.name};
     Bytes block;
     std::vector<std::string> warnings;
     std::string error;
-    EXPECT_FALSE(PackFiles({{dir / "ok.txt", ""}, spec}, 1252, &block, &warnings, &error));
-    EXPECT_NE(error.find(spec.source), std::string::npos) << error;
+    EXPECT_FALSE(PackFiles({{dir / "ok.txt", ""}, file}, 1252, &block, &warnings, &error));
+    EXPECT_NE(error.find(file.source), std::string::npos) << error;
     EXPECT_NE(error.find(r.error), std::string::npos) << error;
   }
 }
 
-TEST(ParseFileSpec, SplitsAtTheFirstEquals) {
+TEST(ParseFileArg, SplitsAtTheFirstEquals) {
   struct Case {
     const char* argument;
     bool ok;
@@ -139,12 +139,12 @@ TEST(ParseFileSpec, SplitsAtTheFirstEquals) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.argument);
-    FileSpec spec;
+    FileArg file;
     std::string error;
-    ASSERT_EQ(ParseFileSpec(c.argument, &spec, &error), c.ok);
+    ASSERT_EQ(ParseFileArg(c.argument, &file, &error), c.ok);
     if (!c.ok) continue;
-    EXPECT_EQ(spec.source, c.source);
-    EXPECT_EQ(spec.name, c.name);
+    EXPECT_EQ(file.source, c.source);
+    EXPECT_EQ(file.name, c.name);
   }
 }
 

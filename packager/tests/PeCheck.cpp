@@ -38,7 +38,16 @@ void ExpectWellFormed(const Bytes& image) {
   uint32_t rva, size;
   PeDataDirectory(image.data(), pe, kPeResourceDirectory, &rva, &size);
   size_t offset;
-  if (rva != 0) EXPECT_TRUE(PeRvaToOffset(pe, rva, size, &offset)) << "resource slot outside the sections";
+  if (rva != 0) {
+    EXPECT_TRUE(PeRvaToOffset(pe, rva, size, &offset)) << "resource slot outside the sections";
+  }
+  // Resource data must be at least DWORD aligned: dialog templates need it.
+  std::vector<ResEntry> entries;
+  std::string error;
+  EXPECT_TRUE(ReadResources(image, pe, &entries, &error)) << error;
+  for (const ResEntry& entry : entries) {
+    EXPECT_EQ((entry.data - image.data()) % 8, 0) << ResNameText(entry.type) << "/" << ResNameText(entry.name);
+  }
   EXPECT_EQ(GetU32(&image[pe.checksumOffset]), PeChecksum(image.data(), image.size(), pe.checksumOffset));
 }
 

@@ -10,10 +10,10 @@ namespace {
 const uint32_t kCode = 0x60000020, kData = 0xC0000040;
 
 FakeImage TwoSections() {
-  FakeImage spec;
-  spec.sections.push_back({".text", 0x1000, 0x300, Bytes(0x300, 0xCC), kCode});
-  spec.sections.push_back({".data", 0x2000, 0x10, Bytes(0x10, 0xDA), kData});
-  return spec;
+  FakeImage layout;
+  layout.sections.push_back({".text", 0x1000, 0x300, Bytes(0x300, 0xCC), kCode});
+  layout.sections.push_back({".data", 0x2000, 0x10, Bytes(0x10, 0xDA), kData});
+  return layout;
 }
 
 Bytes Embed(const Bytes& image, const Bytes& block, const ResName& name = ResId(kDefaultPayloadId)) {
@@ -94,9 +94,9 @@ TEST(PeParse, RefusesWhatIsNotAPeImage) {
 TEST(PeWriter, AppendsASectionToAnImageWithoutResources) {
   for (bool pe32Plus : {false, true}) {
     SCOPED_TRACE(pe32Plus ? "PE32+" : "PE32");
-    FakeImage spec = TwoSections();
-    spec.pe32Plus = pe32Plus;
-    Bytes stub = MakeImage(spec);
+    FakeImage layout = TwoSections();
+    layout.pe32Plus = pe32Plus;
+    Bytes stub = MakeImage(layout);
     Bytes block = BlockOf({{"a.prd", "product"}});
     Bytes out = Embed(stub, block);
     ExpectWellFormed(out);
@@ -115,10 +115,10 @@ TEST(PeWriter, AppendsASectionToAnImageWithoutResources) {
 }
 
 TEST(PeWriter, ReplacesTheLastSectionInPlaceAndMovesTheSymbolTable) {
-  FakeImage spec = TwoSections();
-  spec.tail = ToBytes("COFF symbols and strings");
-  spec.tailIsSymbolTable = true;
-  Bytes first = Embed(MakeImage(spec), BlockOf({{"small.prd", "x"}}));
+  FakeImage layout = TwoSections();
+  layout.tail = ToBytes("COFF symbols and strings");
+  layout.tailIsSymbolTable = true;
+  Bytes first = Embed(MakeImage(layout), BlockOf({{"small.prd", "x"}}));
   PeImage pe = ParsedImage(first);
   ASSERT_EQ(pe.sections.size(), 3u);
 
@@ -133,22 +133,22 @@ TEST(PeWriter, ReplacesTheLastSectionInPlaceAndMovesTheSymbolTable) {
   EXPECT_EQ(ResourcesOf(second).size(), 1u);
 
   uint32_t symbols = GetU32(&second[again.coffOffset + 8]);
-  EXPECT_EQ(symbols, second.size() - spec.tail.size());
-  EXPECT_EQ(Bytes(second.begin() + symbols, second.end()), spec.tail);
+  EXPECT_EQ(symbols, second.size() - layout.tail.size());
+  EXPECT_EQ(Bytes(second.begin() + symbols, second.end()), layout.tail);
   // Shrinking brings it back.
   Bytes third = Embed(second, BlockOf({{"small.prd", "x"}}));
   EXPECT_EQ(third, first);
 }
 
 TEST(PeWriter, KeepsEveryResourceAndRetiresAnOldSectionThatIsNotLast) {
-  FakeImage spec = TwoSections();
-  spec.sections.push_back(ResourceSection(0x3000, StubResources()));
-  spec.sections.push_back({".reloc", 0x4000, 0x20, Bytes(0x20, 0x7E), 0x42000040});
-  spec.directories[kPeResourceDirectory][0] = 0x3000;
-  spec.directories[kPeResourceDirectory][1] = spec.sections[2].virtualSize;
-  spec.directories[5][0] = 0x4000;
-  spec.directories[5][1] = 0x20;
-  Bytes stub = MakeImage(spec);
+  FakeImage layout = TwoSections();
+  layout.sections.push_back(ResourceSection(0x3000, StubResources()));
+  layout.sections.push_back({".reloc", 0x4000, 0x20, Bytes(0x20, 0x7E), 0x42000040});
+  layout.directories[kPeResourceDirectory][0] = 0x3000;
+  layout.directories[kPeResourceDirectory][1] = layout.sections[2].virtualSize;
+  layout.directories[5][0] = 0x4000;
+  layout.directories[5][1] = 0x20;
+  Bytes stub = MakeImage(layout);
 
   Bytes block = BlockOf({{"a.prd", "product"}});
   Bytes out = Embed(stub, block);
@@ -164,19 +164,19 @@ TEST(PeWriter, KeepsEveryResourceAndRetiresAnOldSectionThatIsNotLast) {
 }
 
 TEST(PeWriter, AppendsWhenAnotherDirectoryPointsIntoTheResourceSection) {
-  FakeImage spec = TwoSections();
-  spec.sections.push_back(ResourceSection(0x3000, StubResources()));
-  spec.directories[kPeResourceDirectory][0] = 0x3000;
-  spec.directories[kPeResourceDirectory][1] = spec.sections[2].virtualSize;
-  spec.directories[6][0] = 0x3010;  // a debug directory living there
-  spec.directories[6][1] = 0x1C;
-  Bytes stub = MakeImage(spec);
+  FakeImage layout = TwoSections();
+  layout.sections.push_back(ResourceSection(0x3000, StubResources()));
+  layout.directories[kPeResourceDirectory][0] = 0x3000;
+  layout.directories[kPeResourceDirectory][1] = layout.sections[2].virtualSize;
+  layout.directories[6][0] = 0x3010;  // a debug directory living there
+  layout.directories[6][1] = 0x1C;
+  Bytes stub = MakeImage(layout);
   PeResourcePlan plan;
   ASSERT_EQ(PePlanResourceSection(stub, ParsedImage(stub), &plan), PE_OK);
   EXPECT_FALSE(plan.replace);
 
-  spec.directories[6][0] = spec.directories[6][1] = 0;
-  stub = MakeImage(spec);
+  layout.directories[6][0] = layout.directories[6][1] = 0;
+  stub = MakeImage(layout);
   ASSERT_EQ(PePlanResourceSection(stub, ParsedImage(stub), &plan), PE_OK);
   EXPECT_TRUE(plan.replace);
 }
@@ -184,22 +184,22 @@ TEST(PeWriter, AppendsWhenAnotherDirectoryPointsIntoTheResourceSection) {
 TEST(PeWriter, RefusesImagesItCannotExtend) {
   struct Case {
     const char* what;
-    FakeImage spec;
+    FakeImage layout;
     PeStatus status;
   };
   Case noRoom{"headers full", TwoSections(), PE_NO_HEADER_ROOM};
   // Three headers end at 0x1F0; a fourth would pass 0x200.
-  noRoom.spec.sizeOfHeaders = 0x200;
-  noRoom.spec.sections.push_back({".idata", 0x3000, 0x10, Bytes(0x10, 1), kData});
+  noRoom.layout.sizeOfHeaders = 0x200;
+  noRoom.layout.sections.push_back({".idata", 0x3000, 0x10, Bytes(0x10, 1), kData});
   Case signed_{"signed", TwoSections(), PE_SIGNED};
-  signed_.spec.directories[kPeSecurityDirectory][0] = 0x800;
-  signed_.spec.directories[kPeSecurityDirectory][1] = 0x10;
+  signed_.layout.directories[kPeSecurityDirectory][0] = 0x800;
+  signed_.layout.directories[kPeSecurityDirectory][1] = 0x10;
   Case noSlot{"two directory slots", TwoSections(), PE_NO_RESOURCE_SLOT};
-  noSlot.spec.dataDirectoryCount = 2;
+  noSlot.layout.dataDirectoryCount = 2;
 
   for (const Case& c : {noRoom, signed_, noSlot}) {
     SCOPED_TRACE(c.what);
-    Bytes stub = MakeImage(c.spec);
+    Bytes stub = MakeImage(c.layout);
     PeResourcePlan plan;
     EXPECT_EQ(PePlanResourceSection(stub, ParsedImage(stub), &plan), c.status);
     Bytes out;
@@ -223,21 +223,24 @@ TEST(ResourceTree, LaysOutInDirectoryOrder) {
                               ResString(u"Z_LAST"), ResString(u"ZA")}) {
     entries.push_back({PayloadResourceType(), name, ResId(0), 0, data.data(), 1});
   }
-  entries.push_back({ResId(5), ResId(131), ResId(0), 0, data.data(), 1});
+  entries.push_back({ResId(5), ResId(131), ResId(1033), 1252, data.data(), 1});
   Bytes section;
   std::string error;
   ASSERT_TRUE(BuildResourceSection(entries, 0x5000, &section, &error)) << error;
-  FakeImage spec = TwoSections();
-  spec.sections.push_back({".rsrc", 0x5000, (uint32_t)section.size(), section, 0x40000040});
-  spec.directories[kPeResourceDirectory][0] = 0x5000;
-  spec.directories[kPeResourceDirectory][1] = (uint32_t)section.size();
-  std::vector<ResEntry> read = ResourcesOf(MakeImage(spec));
+  FakeImage layout = TwoSections();
+  layout.sections.push_back({".rsrc", 0x5000, (uint32_t)section.size(), section, 0x40000040});
+  layout.directories[kPeResourceDirectory][0] = 0x5000;
+  layout.directories[kPeResourceDirectory][1] = (uint32_t)section.size();
+  std::vector<ResEntry> read = ResourcesOf(MakeImage(layout));
 
   std::vector<std::string> order;
   for (const ResEntry& e : read) order.push_back(ResNameText(e.type) + "/" + ResNameText(e.name));
   // '_' (0x5F) sorts after 'A' once case is ignored, as Windows compares.
   EXPECT_EQ(order, (std::vector<std::string>{"EXE_DUMP/ALPHA", "EXE_DUMP/payload", "EXE_DUMP/ZA", "EXE_DUMP/Z_LAST",
                                              "EXE_DUMP/#7", "EXE_DUMP/#24001", "#5/#131"}));
+  EXPECT_EQ(ResNameText(read.back().language), "#1033");
+  EXPECT_EQ(read.back().codePage, 1252u);
+  EXPECT_EQ(DataOf(read.back()), data);
   // Named entries are counted apart from id entries.
   EXPECT_EQ(GetU16(&section[12]), 1);
   EXPECT_EQ(GetU16(&section[14]), 1);
@@ -275,11 +278,11 @@ TEST(ResourceTree, RefusesBrokenTrees) {
     Bytes section = good;
     if (c.at == 0x58) PutU16(&section[c.at], (uint16_t)c.value);
     else PutU32(&section[c.at], c.value);
-    FakeImage spec = TwoSections();
-    spec.sections.push_back({".rsrc", 0x3000, (uint32_t)section.size(), section, 0x40000040});
-    spec.directories[kPeResourceDirectory][0] = 0x3000;
-    spec.directories[kPeResourceDirectory][1] = (uint32_t)section.size();
-    Bytes image = MakeImage(spec);
+    FakeImage layout = TwoSections();
+    layout.sections.push_back({".rsrc", 0x3000, (uint32_t)section.size(), section, 0x40000040});
+    layout.directories[kPeResourceDirectory][0] = 0x3000;
+    layout.directories[kPeResourceDirectory][1] = (uint32_t)section.size();
+    Bytes image = MakeImage(layout);
     std::vector<ResEntry> entries;
     EXPECT_FALSE(ReadResources(image, ParsedImage(image), &entries, &error));
   }
@@ -302,7 +305,9 @@ TEST(PeResources, ParseResourceName) {
     ResName name;
     std::string error;
     ASSERT_EQ(ParseResourceName(c.text, &name, &error), c.ok) << error;
-    if (c.ok) EXPECT_EQ(ResNameText(name), c.name);
+    if (c.ok) {
+      EXPECT_EQ(ResNameText(name), c.name);
+    }
   }
   ResName name;
   std::string error;
@@ -312,17 +317,17 @@ TEST(PeResources, ParseResourceName) {
 
 TEST(PeResources, FindsThePayloadTheInstallerWouldUse) {
   const Bytes a = ToBytes("A"), b = ToBytes("B"), c = ToBytes("C"), d = ToBytes("D");
-  FakeImage spec = TwoSections();
-  spec.sections.push_back(ResourceSection(
+  FakeImage layout = TwoSections();
+  layout.sections.push_back(ResourceSection(
       0x3000, {{PayloadResourceType(), ResId(100), ResId(0), 0, a.data(), 1},
                {PayloadResourceType(), ResString(u"SECOND"), ResId(1033), 0, b.data(), 1},
                {PayloadResourceType(), ResString(u"SECOND"), ResId(0), 0, c.data(), 1},
                {PayloadResourceType(), ResString(u"THIRD"), ResId(0), 0, d.data(), 1}}));
-  spec.directories[kPeResourceDirectory][0] = 0x3000;
-  spec.directories[kPeResourceDirectory][1] = spec.sections[2].virtualSize;
+  layout.directories[kPeResourceDirectory][0] = 0x3000;
+  layout.directories[kPeResourceDirectory][1] = layout.sections[2].virtualSize;
   FoundPayload found;
   std::string error;
-  ASSERT_TRUE(FindPayload(MakeImage(spec), &found, &error)) << error;
+  ASSERT_TRUE(FindPayload(MakeImage(layout), &found, &error)) << error;
   EXPECT_EQ(ResNameText(found.name), "SECOND");  // string names come before ids
   EXPECT_EQ(std::string((const char*)found.data, found.size), "C");  // neutral before 1033
   EXPECT_EQ(found.names, 3u);

@@ -54,7 +54,9 @@ TEST_P(StubTest, StubIsAnImageOfItsMachine) {
   EXPECT_FALSE(ResourcesOf(m_stub).empty()) << "a stub without resources tests little";
   // The linker's own checksum, when it wrote one, is what ours computes.
   uint32_t stored = GetU32(&m_stub[pe.checksumOffset]);
-  if (stored != 0) EXPECT_EQ(PeChecksum(m_stub.data(), m_stub.size(), pe.checksumOffset), stored);
+  if (stored != 0) {
+    EXPECT_EQ(PeChecksum(m_stub.data(), m_stub.size(), pe.checksumOffset), stored);
+  }
 }
 
 TEST_P(StubTest, EmbedKeepsTheImageAndReadsBack) {

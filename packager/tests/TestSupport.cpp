@@ -85,35 +85,35 @@ RunResult RunTool(const std::vector<std::string>& args) {
   return result;
 }
 
-Bytes MakeImage(const FakeImage& spec) {
-  size_t optionalSize = (spec.pe32Plus ? 112 : 96) + spec.dataDirectoryCount * 8;
-  Bytes file(spec.sizeOfHeaders, 0);
+Bytes MakeImage(const FakeImage& layout) {
+  size_t optionalSize = (layout.pe32Plus ? 112 : 96) + layout.dataDirectoryCount * 8;
+  Bytes file(layout.sizeOfHeaders, 0);
   file[0] = 'M';
   file[1] = 'Z';
   PutU32(&file[0x3C], 0x80);
   memcpy(&file[0x80], "PE\0\0", 4);
   unsigned char* coff = &file[0x84];
-  PutU16(coff, spec.pe32Plus ? 0x8664 : 0x14C);
-  PutU16(coff + 2, (uint16_t)spec.sections.size());
+  PutU16(coff, layout.pe32Plus ? 0x8664 : 0x14C);
+  PutU16(coff + 2, (uint16_t)layout.sections.size());
   PutU16(coff + 16, (uint16_t)optionalSize);
   PutU16(coff + 18, 0x0102);
   unsigned char* optional = coff + 20;
-  PutU16(optional, spec.pe32Plus ? 0x20B : 0x10B);
-  PutU32(optional + 32, spec.sectionAlignment);
-  PutU32(optional + 36, spec.fileAlignment);
-  PutU32(optional + 60, spec.sizeOfHeaders);
-  PutU32(optional + (spec.pe32Plus ? 108 : 92), spec.dataDirectoryCount);
-  unsigned char* directories = optional + (spec.pe32Plus ? 112 : 96);
-  for (uint32_t i = 0; i < spec.dataDirectoryCount && i < 16; i++) {
-    PutU32(directories + i * 8, spec.directories[i][0]);
-    PutU32(directories + i * 8 + 4, spec.directories[i][1]);
+  PutU16(optional, layout.pe32Plus ? 0x20B : 0x10B);
+  PutU32(optional + 32, layout.sectionAlignment);
+  PutU32(optional + 36, layout.fileAlignment);
+  PutU32(optional + 60, layout.sizeOfHeaders);
+  PutU32(optional + (layout.pe32Plus ? 108 : 92), layout.dataDirectoryCount);
+  unsigned char* directories = optional + (layout.pe32Plus ? 112 : 96);
+  for (uint32_t i = 0; i < layout.dataDirectoryCount && i < 16; i++) {
+    PutU32(directories + i * 8, layout.directories[i][0]);
+    PutU32(directories + i * 8 + 4, layout.directories[i][1]);
   }
 
-  uint32_t imageEnd = (uint32_t)AlignUp(spec.sizeOfHeaders, spec.sectionAlignment);
+  uint32_t imageEnd = (uint32_t)AlignUp(layout.sizeOfHeaders, layout.sectionAlignment);
   size_t headerAt = 0x84 + 20 + optionalSize;
-  for (const FakeSection& section : spec.sections) {
+  for (const FakeSection& section : layout.sections) {
     size_t rawPointer = file.size();
-    size_t rawSize = (size_t)AlignUp(section.raw.size(), spec.fileAlignment);
+    size_t rawSize = (size_t)AlignUp(section.raw.size(), layout.fileAlignment);
     file.insert(file.end(), section.raw.begin(), section.raw.end());
     file.resize(rawPointer + rawSize, 0);
     unsigned char* header = &file[headerAt];
@@ -124,11 +124,11 @@ Bytes MakeImage(const FakeImage& spec) {
     PutU32(header + 20, rawSize ? (uint32_t)rawPointer : 0);
     PutU32(header + 36, section.characteristics);
     headerAt += 40;
-    uint32_t end = (uint32_t)AlignUp(section.virtualAddress + section.virtualSize, spec.sectionAlignment);
+    uint32_t end = (uint32_t)AlignUp(section.virtualAddress + section.virtualSize, layout.sectionAlignment);
     if (end > imageEnd) imageEnd = end;
   }
   PutU32(&file[0x84 + 20 + 56], imageEnd);
-  if (spec.tailIsSymbolTable) PutU32(&file[0x84 + 8], (uint32_t)file.size());
-  file.insert(file.end(), spec.tail.begin(), spec.tail.end());
+  if (layout.tailIsSymbolTable) PutU32(&file[0x84 + 8], (uint32_t)file.size());
+  file.insert(file.end(), layout.tail.begin(), layout.tail.end());
   return file;
 }

@@ -58,4 +58,4 @@ struct FakeImage {
 };
 
 // A PE image with those headers and sections, not meant to run.
-Bytes MakeImage(const FakeImage& spec);
+Bytes MakeImage(const FakeImage& layout);

@@ -1,4 +1,4 @@
-#include "Inspect.h"
+#include "BlockReport.h"
 
 #include <stdio.h>
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "Inspect.h"
+#include "BlockReport.h"
 #include "TestSupport.h"
 
 namespace {

@@ -1,14 +1,14 @@
 #include "Args.h"
 #include "Commands.h"
 #include "Extract.h"
-#include "Inspect.h"
+#include "BlockReport.h"
 #include "PayloadSource.h"
 
 static const char kSourceHelp[] =
     "FILE is a payload block or an installer: a file starting with \"MZ\" is\n"
     "read as an installer, whose payload is its first EXE_DUMP resource in\n"
     "the order the installer finds it (string names sorted, then ids\n"
-    "ascending), in the neutral language if it has one.\n"
+    "ascending), in its first language: the neutral one if it has one.\n"
     "\n"
     "  --codepage N            ANSI code page of the stored names (1252)\n"
     "  -h, --help              show this help\n";
@@ -45,15 +45,15 @@ static const char kExtractHelp[] =
     "written.\n"
     "\n";
 
-struct InspectArgs {
+struct ReportArgs {
   std::string file;
   std::string folder;
   unsigned codePage;
 };
 
 // Shared by list, verify and extract. Returns -1 to go on, else the exit code.
-static int ParseInspect(const std::vector<std::string>& argv, const char* command, const char* help,
-                        bool wantsFolder, InspectArgs* parsed, FILE* out, FILE* err) {
+static int ParseReportArgs(const std::vector<std::string>& argv, const char* command, const char* help,
+                        bool wantsFolder, ReportArgs* parsed, FILE* out, FILE* err) {
   CArgs args;
   std::string error;
   std::vector<std::string> values = {"--codepage"};
@@ -75,8 +75,8 @@ static int ParseInspect(const std::vector<std::string>& argv, const char* comman
 }
 
 int RunList(const std::vector<std::string>& argv, FILE* out, FILE* err) {
-  InspectArgs parsed;
-  int code = ParseInspect(argv, "list", kListHelp, false, &parsed, out, err);
+  ReportArgs parsed;
+  int code = ParseReportArgs(argv, "list", kListHelp, false, &parsed, out, err);
   if (code >= 0) return code;
   PayloadSource source;
   std::string error;
@@ -105,8 +105,8 @@ int RunList(const std::vector<std::string>& argv, FILE* out, FILE* err) {
 }
 
 int RunVerify(const std::vector<std::string>& argv, FILE* out, FILE* err) {
-  InspectArgs parsed;
-  int code = ParseInspect(argv, "verify", kVerifyHelp, false, &parsed, out, err);
+  ReportArgs parsed;
+  int code = ParseReportArgs(argv, "verify", kVerifyHelp, false, &parsed, out, err);
   if (code >= 0) return code;
   PayloadSource source;
   std::string error;
@@ -128,8 +128,8 @@ int RunVerify(const std::vector<std::string>& argv, FILE* out, FILE* err) {
 }
 
 int RunExtract(const std::vector<std::string>& argv, FILE* out, FILE* err) {
-  InspectArgs parsed;
-  int code = ParseInspect(argv, "extract", kExtractHelp, true, &parsed, out, err);
+  ReportArgs parsed;
+  int code = ParseReportArgs(argv, "extract", kExtractHelp, true, &parsed, out, err);
   if (code >= 0) return code;
   PayloadSource source;
   std::string error;
