@@ -19,6 +19,7 @@ build: deps
 	mkdir -p dist
 	cp $(BUILD)/i686/app/Setup.exe dist/Setup.exe
 	cp $(BUILD)/x86_64/app/Setup.exe dist/Setup-x64.exe
+	cp $(BUILD)/i686/packager/parcelwright.exe dist/parcelwright.exe
 	cmake -S . -B $(BUILD)/native $(CMAKE_FLAGS) -DPW_STUB_I686=$(CURDIR)/dist/Setup.exe \
 	  -DPW_STUB_X64=$(CURDIR)/dist/Setup-x64.exe >/dev/null
 	cmake --build $(BUILD)/native -j$(JOBS)
