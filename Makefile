@@ -4,7 +4,7 @@ BUILD := build
 JOBS ?= 2
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=Release
 
-.PHONY: all deps build test demo clean
+.PHONY: all deps build test demo bench clean
 
 all: build
 
@@ -30,6 +30,9 @@ test: build
 
 demo: build
 	scripts/demo.sh
+
+bench: build
+	bench/run.sh
 
 clean:
 	rm -rf $(BUILD) dist

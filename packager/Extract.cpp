@@ -42,18 +42,11 @@ static bool Refusal(const unsigned char* block, size_t size, LeadByteFn isLead, 
              std::to_string(summary.end) + ": " + PayloadStatusText(status);
     return true;
   }
-  CPayloadCursor cursor(block, size);
-  uint32_t count;
-  cursor.ReadCount(&count);
-  for (uint32_t i = 0; i < count; i++) {
-    PayloadEntry entry;
-    cursor.ReadEntry(&entry);
-    if (PayloadNameEscapes(entry.name, entry.nameLength, isLead)) {
-      *error = "nothing written: " + EntryLabel(i, entry, codePage) + " lands outside the folder";
-      return true;
-    }
-  }
-  return false;
+  PayloadEntry entry;
+  uint32_t index;
+  if (!PayloadFindEscapingName(block, size, isLead, &entry, &index)) return false;
+  *error = "nothing written: " + EntryLabel(index, entry, codePage) + " lands outside the folder";
+  return true;
 }
 
 bool ExtractPayload(const unsigned char* block, size_t size, const std::string& folder, unsigned codePage,

@@ -32,15 +32,9 @@ BOOL CALLBACK CSetupDlg::EnumPayloadNameProc(HMODULE, LPCSTR, LPSTR name, LONG_P
 static BOOL PayloadIsSound(const void* block, DWORD size) {
   PayloadSummary summary;
   if (PayloadCheck(block, size, &summary) != PAYLOAD_OK) return FALSE;
-  CPayloadCursor cursor(block, size);
-  uint32_t count;
-  cursor.ReadCount(&count);
-  for (uint32_t i = 0; i < count; i++) {
-    PayloadEntry entry;
-    cursor.ReadEntry(&entry);
-    if (PayloadNameEscapes(entry.name, entry.nameLength, SystemLeadByte)) return FALSE;
-  }
-  return TRUE;
+  PayloadEntry escaping;
+  uint32_t index;
+  return !PayloadFindEscapingName(block, size, SystemLeadByte, &escaping, &index);
 }
 
 static BOOL WriteEntry(const CString& hostDir, const PayloadEntry& entry) {

@@ -1,5 +1,7 @@
 #include "PayloadTarget.h"
 
+#include "PayloadFormat.h"
+
 PayloadTarget PayloadTargetOf(const char* fullPath, size_t length, LeadByteFn isLead) {
   PayloadTarget target = {false, 0};
   if (MbFind(fullPath, length, ".prd", isLead) != MB_NPOS) return target;
@@ -36,6 +38,21 @@ bool PayloadNameEscapes(const char* name, size_t length, LeadByteFn isLead) {
     }
     if (name[i] == ':') return true;
     i += (isLead((unsigned char)name[i]) && i + 1 < length) ? 2 : 1;
+  }
+  return false;
+}
+
+bool PayloadFindEscapingName(const void* block, size_t blockSize, LeadByteFn isLead, PayloadEntry* entry,
+                             uint32_t* index) {
+  CPayloadCursor cursor(block, blockSize);
+  uint32_t count = 0;
+  if (cursor.ReadCount(&count) != PAYLOAD_OK) return false;
+  for (uint32_t i = 0; i < count; i++) {
+    if (cursor.ReadEntry(entry) != PAYLOAD_OK) return false;
+    if (PayloadNameEscapes(entry->name, entry->nameLength, isLead)) {
+      *index = i;
+      return true;
+    }
   }
   return false;
 }

@@ -2,6 +2,8 @@
 // followed directly by the entry's name).
 #pragma once
 #include <stddef.h>
+#include <stdint.h>
+
 #include "MbText.h"
 
 struct PayloadTarget {
@@ -18,3 +20,10 @@ PayloadTarget PayloadTargetOf(const char* fullPath, size_t length, LeadByteFn is
 // drive path, a leading separator, a ':' anywhere, or a ".." component.
 // Both '\' and '/' separate components, as they do for Windows.
 bool PayloadNameEscapes(const char* name, size_t length, LeadByteFn isLead);
+
+struct PayloadEntry;
+
+// In a block that PayloadCheck passed: the first entry whose name escapes
+// and its index, or false when none does.
+bool PayloadFindEscapingName(const void* block, size_t blockSize, LeadByteFn isLead, PayloadEntry* entry,
+                             uint32_t* index);

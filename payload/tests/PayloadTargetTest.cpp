@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "PayloadFormat.h"
 #include "PayloadTarget.h"
 
 namespace {
@@ -61,6 +62,18 @@ TEST(PayloadTarget, EscapeCheckStepsOverDoubleByteCharacters) {
   std::string name = "\x95\x5C..\\x";
   EXPECT_FALSE(PayloadNameEscapes(name.data(), name.size(), sjis));
   EXPECT_TRUE(PayloadNameEscapes(name.data(), name.size(), NoLeadBytes));
+}
+
+TEST(PayloadTarget, FindsTheFirstEscapingEntryOfABlock) {
+  // count 3: "a" size 0, "..\\b" size 1 "x", "\\c" size 0
+  const unsigned char block[] = {3, 0, 0, 0, 'a', 0, 0, 0, 0, 0, '.', '.', '\\', 'b', 0, 1, 0, 0, 0, 'x',
+                                 '\\', 'c', 0, 0, 0, 0, 0};
+  PayloadEntry entry;
+  uint32_t index = 99;
+  ASSERT_TRUE(PayloadFindEscapingName(block, sizeof(block), NoLeadBytes, &entry, &index));
+  EXPECT_EQ(1u, index);
+  EXPECT_EQ(std::string("..\\b"), std::string(entry.name, entry.nameLength));
+  EXPECT_FALSE(PayloadFindEscapingName(block, 10, NoLeadBytes, &entry, &index));  // only "a" is whole
 }
 
 }  // namespace
