@@ -20,8 +20,19 @@ static HWND FindProcessWindow(DWORD pid, const char* title, HWND except) {
   return NULL;
 }
 
+// The most private memory seen while waiting; an ended process reports none.
+static SIZE_T g_peakPrivate = 0;
+
+static void SampleMemory(HANDLE process) {
+  PROCESS_MEMORY_COUNTERS_EX c = {sizeof(c)};
+  if (!GetProcessMemoryInfo(process, (PROCESS_MEMORY_COUNTERS*)&c, sizeof(c))) return;
+  if (c.PeakPagefileUsage > g_peakPrivate) g_peakPrivate = c.PeakPagefileUsage;
+  if (c.PrivateUsage > g_peakPrivate) g_peakPrivate = c.PrivateUsage;
+}
+
 static HWND WaitWindow(HANDLE process, DWORD pid, const char* title, HWND except) {
   for (;;) {
+    SampleMemory(process);
     HWND w = FindProcessWindow(pid, title, except);
     if (w) return w;
     if (WaitForSingleObject(process, 1) == WAIT_OBJECT_0) return NULL;
@@ -46,7 +57,6 @@ int main(int argc, char** argv) {
     fprintf(stderr, "cannot start %s (%lu)\n", argv[1], GetLastError());
     return 2;
   }
-  SIZE_T peak = 0;
   if (!silent) {
     HWND dialog = WaitWindow(pi.hProcess, pi.dwProcessId, "Setup", NULL);
     if (!dialog) return 3;
@@ -55,24 +65,14 @@ int main(int argc, char** argv) {
     PostMessageA(dialog, WM_COMMAND, IDOK, 0);
     HWND box = WaitWindow(pi.hProcess, pi.dwProcessId, NULL, dialog);
     if (!box) return 3;
-    PROCESS_MEMORY_COUNTERS_EX counters = {sizeof(counters)};
-    if (GetProcessMemoryInfo(pi.hProcess, (PROCESS_MEMORY_COUNTERS*)&counters, sizeof(counters))) {
-      peak = counters.PeakPagefileUsage;
-    }
     PostMessageA(box, WM_COMMAND, IDOK, 0);
   }
-  WaitForSingleObject(pi.hProcess, INFINITE);
+  while (WaitForSingleObject(pi.hProcess, 1) != WAIT_OBJECT_0) SampleMemory(pi.hProcess);
   QueryPerformanceCounter(&end);
-  if (silent) {
-    PROCESS_MEMORY_COUNTERS_EX counters = {sizeof(counters)};
-    if (GetProcessMemoryInfo(pi.hProcess, (PROCESS_MEMORY_COUNTERS*)&counters, sizeof(counters))) {
-      peak = counters.PeakPagefileUsage;
-    }
-  }
   DWORD code = 0;
   GetExitCodeProcess(pi.hProcess, &code);
   printf("seconds=%.4f peak_private_kb=%lu exit=%lu\n",
-         (double)(end.QuadPart - start.QuadPart) / frequency.QuadPart, (unsigned long)(peak / 1024),
+         (double)(end.QuadPart - start.QuadPart) / frequency.QuadPart, (unsigned long)(g_peakPrivate / 1024),
          (unsigned long)code);
   return 0;
 }

@@ -76,11 +76,8 @@ for f in $(cd "$work/$name/files" && ls | grep -v '^Bench.prd$'); do cmp "$work/
 INNER
 
 for set in large small; do build_installers $set; done
-"$root/scripts/with-wine.sh" bash -c "
-  for set in large small; do bash '$work/measure.sh' '$work' $runs \$set > '$work/\$set.txt'; done"
+"$root/scripts/with-wine.sh" bash -c 'for set in large small; do bash "$0/measure.sh" "$0" "$1" $set > "$0/$set.txt"; done' "$work" "$runs"
 
-stub=$(stat -c %s "$root/dist/Setup.exe")
-nsis_stub=$(stat -c %s /usr/share/nsis/Stubs/uncompressed-x86-ansi 2>/dev/null || echo 0)
 echo "| payload | ours (s) | cp (s) | NSIS (s) | ours / cp | ours / NSIS | ours peak private (KiB) | NSIS peak private (KiB) |"
 echo "|---|---|---|---|---|---|---|---|"
 for set in large small; do
@@ -88,10 +85,17 @@ for set in large small; do
   get() { grep "^$1 " "$f" | sed -E "s/.*$2=([0-9.]+).*/\1/" | median; }
   ours=$(get ours seconds); cpt=$(get cp seconds); nsis=$(get nsis seconds)
   om=$(get ours peak_private_kb); nm=$(get nsis peak_private_kb)
-  bytes=$(du -sb "$work/$set/files" | cut -f1)
+  bytes=$(find "$work/$set/files" -type f -printf '%s\n' | awk '{s += $1} END {print s}')
   printf "| %s (%d files, %d MiB) | %.3f | %.3f | %.3f | %.2f | %.2f | %s | %s |\n" "$set" \
     "$(ls "$work/$set/files" | wc -l)" $((bytes / 1048576)) "$ours" "$cpt" "$nsis" \
     "$(echo "$ours / $cpt" | bc -l)" "$(echo "$ours / $nsis" | bc -l)" "$om" "$nm"
 done
 echo
-echo "stub: ours $stub bytes, NSIS uncompressed x86 ANSI stub $nsis_stub bytes (ratio $(echo "scale=2; $stub / $nsis_stub" | bc -l 2>/dev/null || echo n/a))"
+# What each installer adds to the files it carries: the stub and its index.
+echo "| payload | ours: installer minus files (bytes) | NSIS: installer minus files (bytes) | ours / NSIS |"
+echo "|---|---|---|---|"
+for set in large small; do
+  bytes=$(find "$work/$set/files" -type f -printf '%s\n' | awk '{s += $1} END {print s}')
+  o=$(( $(stat -c %s "$work/$set/ours.exe") - bytes )); n=$(( $(stat -c %s "$work/$set/nsis.exe") - bytes ))
+  printf "| %s | %d | %d | %.2f |\n" "$set" "$o" "$n" "$(echo "$o / $n" | bc -l)"
+done
