@@ -99,12 +99,17 @@ static void RetireOldResourceName(const Bytes& file, const PeImage& image, unsig
   }
 }
 
+static const uint64_t kPageSize = 4096;
+
 PeStatus PeWriteResourceSection(const Bytes& file, const PeImage& image, const PeResourcePlan& plan,
                                 const Bytes& data, Bytes* out) {
   size_t tailStart = PeSectionDataEnd(image);
   uint64_t padded = AlignUp(data.size(), image.fileAlignment);
+  // A new section starts on a page boundary of the file: a loader can then
+  // map the payload straight from the file (Wine copies it otherwise).
+  uint64_t pageAlignment = image.fileAlignment > kPageSize ? image.fileAlignment : kPageSize;
   uint64_t rawPointer = plan.replace ? image.sections[plan.index].rawPointer
-                                     : AlignUp(tailStart, image.fileAlignment);
+                                     : AlignUp(tailStart, pageAlignment);
   uint64_t tailSize = file.size() - tailStart;
   if (AlignUp((uint64_t)plan.rva + data.size(), image.sectionAlignment) > 0xFFFFFFFFu || rawPointer + padded + tailSize > 0xFFFFFFFFu) {
     return PE_TOO_LARGE;
