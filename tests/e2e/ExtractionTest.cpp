@@ -143,6 +143,23 @@ INSTANTIATE_TEST_SUITE_P(Cases, ExtractionFailureTest,
                                            FailureCase{"LockedFile", Blocker::LockedFile, "locked.txt"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// A write that fails part-way (a full disk) fails the install. Under Wine a
+// write smaller than the C runtime's buffer to /dev/full never fails, so
+// both sizes are larger.
+TEST_F(ExtractionTest, FullDiskFailsTheInstall) {
+  HostFolder host("C:\\pwfixtures\\fulldisk\\");
+  // Wine shows no attributes for a link to a device: the folder tells the
+  // fixture ran.
+  ASSERT_TRUE(PathExists(host.PathOf("OEM"))) << "made by make-full-disk.sh";
+  ASSERT_NO_FATAL_FAILURE(MakeHost(host));
+  for (size_t size : {(size_t)5000, (size_t)1 << 20}) {
+    ASSERT_NO_FATAL_FAILURE(MakeInstaller(PayloadBlock({{"First.prd", "first"}, {"Full.bin", Pattern(size, 7)}})));
+    EXPECT_EQ(kFailedText, InstallOnce()) << size << " bytes";
+    ExpectFile(host.PathOf("First.prd"), "first");
+    ASSERT_TRUE(RemoveTree(host.PathOf("First.prd")).ok());
+  }
+}
+
 // Blocks that run past their end, or names that would leave the host
 // folder: refused before the first byte is written.
 struct UnsoundCase {
