@@ -12,7 +12,6 @@
 #include "PayloadInstallerTest.h"
 #include "Packager.h"
 #include "PayloadBlock.h"
-#include "SetupSession.h"
 #include "TestConfig.h"
 
 namespace pw {
@@ -250,31 +249,6 @@ TEST_F(ExtractionTest, OverlongResourceNameFailsCleanly) {
 
   EXPECT_EQ(kFailedText, InstallOnce());
   ExpectHostUntouched(Host());
-}
-
-TEST_F(ExtractionTest, AfterNoHostInTheFolderASecondInstallWritesThere) {
-  ASSERT_NO_FATAL_FAILURE(MakeInstaller(PayloadBlock({{"Again.prd", "again"}, {"Again.ini", "ini"}})));
-  Result<Process> process = Start();
-  ASSERT_TRUE(process.ok()) << process.error();
-  SetupSession setup(process.value());
-  ASSERT_TRUE(setup.Open().ok());
-  ASSERT_TRUE(setup.SetLaunch(false).ok());
-
-  ASSERT_TRUE(RemoveTree(Host().PathOf("KorvApp.exe")).ok());
-  Result<std::string> first = setup.InstallAndAnswer();
-  ASSERT_TRUE(first.ok()) << first.error();
-  EXPECT_EQ(kNotInThisFolderText, first.value());
-  EXPECT_TRUE(WaitUntil([&] { return setup.DialogStillOpen(); }));
-  ExpectHostUntouched(Host());
-
-  ASSERT_TRUE(Host().AddFakeHost().ok());
-  Result<std::string> second = setup.InstallAndAnswer();
-  ASSERT_TRUE(second.ok()) << second.error();
-  EXPECT_EQ(kInstalledText, second.value());
-  Result<DWORD> code = process.value().WaitForExit(kPatienceMs);
-  ASSERT_TRUE(code.ok()) << code.error();
-  ExpectFile(Host().PathOf("Again.prd"), "again");
-  ExpectFile(Host().PathOf("OEM\\Again.ini"), "ini");
 }
 
 // 0x95 0x5C is one Shift-JIS character whose second byte is a backslash in

@@ -302,8 +302,8 @@ TEST_F(SetupDialogTest, SecondInstallRunsEveryStepAgain) {
   Result<std::string> first = setup.InstallAndAnswer();
   ASSERT_TRUE(first.ok()) << first.error();
   EXPECT_EQ(kNotInThisFolderText, first.value());
-  EXPECT_TRUE(setup.DialogStillOpen());
-  EXPECT_FALSE(PathExists(Host().PathOf("Addon.prd")));
+  EXPECT_TRUE(WaitUntil([&] { return setup.DialogStillOpen(); }));
+  ExpectHostUntouched(Host());
 
   ASSERT_TRUE(Host().AddFakeHost().ok());
   Result<Process> running = StartRunningHost(CaseDir() + "running\\");
