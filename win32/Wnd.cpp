@@ -17,7 +17,6 @@ CAfxMessageScope::~CAfxMessageScope() {
   g_temporaries.RemoveAll();
 }
 
-const CWnd CWnd::wndTop;
 
 CWnd::CWnd()
     : m_hWnd(NULL),

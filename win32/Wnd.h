@@ -53,8 +53,6 @@ class CWnd : public CCmdTarget {
   DWORD GetStyle() const;
   int MessageBox(LPCSTR text, LPCSTR caption = NULL, UINT type = MB_OK);
 
-  static const CWnd wndTop;
-
  protected:
   // Message-map dispatch, then Default for what no map handles.
   virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
